@@ -45,4 +45,27 @@ bool end_of_file(const file_record& record);
 // on standard error and ends the process with status -1.
 [[noreturn]] void file_error(const file_record& record, const char* message);
 
+// Whole-file helpers, built on the operations above and failing through them.
+// The records must be open: sources readable, destinations writable.
+
+// The stream's size in bytes; the position is left where it was.
+std::int32_t file_size(file_record& record);
+// Copies the whole source over the start of the destination.
+void copy_file(file_record& source, file_record& destination);
+// Copies length bytes from the source's offset over the start of the
+// destination; later bytes of the destination stay as they were. Bytes the
+// source does not have are written as zeros.
+void copy_file_n(file_record& source, file_record& destination, std::int32_t offset,
+                 std::int32_t length);
+// Keeps the first length bytes of the file, or pads it with zeros up to
+// length; the position stays, but not past the new end.
+void truncate_file(file_record& record, std::int32_t length);
+
+// Joins two path parts, either of which may be null or empty, with a slash
+// unless the first already ends in a slash or a back-slash. The result lives
+// in one buffer shared by all calls, valid until the next call, and is cut to
+// concat_path_capacity - 1 characters.
+constexpr std::size_t concat_path_capacity = 4096;
+const char* concat_path(const char* first, const char* second);
+
 #endif
