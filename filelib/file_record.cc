@@ -54,11 +54,15 @@ void reopen_file(file_record& record, const char* mode) {
     errno = 0;
     // A record that was never opened has no stream to reopen; opening it
     // afresh is what the caller means, and freopen must not see a null stream.
-    record.fp = record.fp != nullptr ? std::freopen(record.name.c_str(), mode, record.fp)
-                                     : std::fopen(record.name.c_str(), mode);
-    if (record.fp == nullptr) {
+    std::FILE* const reopened = record.fp != nullptr
+                                    ? std::freopen(record.name.c_str(), mode, record.fp)
+                                    : std::fopen(record.name.c_str(), mode);
+    if (reopened == nullptr) {
+        // The old stream is closed now, but its memory is not freed by every
+        // C library; the record keeps pointing at it until the process ends.
         file_error(record, "Could not reopen file");
     }
+    record.fp = reopened;
 }
 
 void close_file(std::unique_ptr<file_record> record) {
