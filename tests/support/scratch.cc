@@ -36,7 +36,28 @@ std::string read_text(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+const char* launcher() {
+    const char* name = std::getenv("QELD_LAUNCHER");
+    return name != nullptr && *name != '\0' ? name : nullptr;
+}
+
+std::string without_carriage_returns(std::string text) {
+    std::string::size_type at = 0;
+    while ((at = text.find("\r\n", at)) != std::string::npos) {
+        text.erase(at, 1);
+        ++at;
+    }
+    return text;
+}
+
 }  // namespace
+
+std::string program_under_test(const char* variable, const char* built) {
+    const char* chosen = std::getenv(variable);
+    return chosen != nullptr && *chosen != '\0' ? chosen : built;
+}
+
+bool under_launcher() { return launcher() != nullptr; }
 
 program_run run_program(const fs::path& dir, const std::string& program,
                         const std::vector<std::string>& args, const std::string& input) {
@@ -47,7 +68,11 @@ program_run run_program(const fs::path& dir, const std::string& program,
         std::ofstream in(io / "stdin", std::ios::binary | std::ios::trunc);
         in << input;
     }
-    std::string command = "cd " + quoted(dir.string()) + " && " + quoted(program);
+    std::string command = "cd " + quoted(dir.string()) + " && ";
+    if (under_launcher()) {
+        command += quoted(launcher()) + " ";
+    }
+    command += quoted(program);
     for (const auto& arg : args) {
         command += " " + quoted(arg);
     }
@@ -58,6 +83,10 @@ program_run run_program(const fs::path& dir, const std::string& program,
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1000;
     run.out = read_text(io / "stdout");
     run.err = read_text(io / "stderr");
+    if (under_launcher()) {
+        run.out = without_carriage_returns(run.out);
+        run.err = without_carriage_returns(run.err);
+    }
     fs::remove_all(io);
     return run;
 }

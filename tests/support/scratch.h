@@ -21,6 +21,15 @@ struct program_run {
     int status = 0;  // as the shell sees it: -1 is 255
 };
 
+// The program to test: the one the environment variable names, if set (the
+// Windows build, say), else the one built here.
+std::string program_under_test(const char* variable, const char* built);
+
+// True when the programs run through a launcher, QELD_LAUNCHER (Wine, for the
+// Windows build). Such programs print CR LF line ends, which run_program
+// turns into LF, and have no symbolic links or /dev/full.
+bool under_launcher();
+
 // Runs `program` with `args` in `dir`, with `input` as its whole standard
 // input, and collects what it prints.
 program_run run_program(const std::filesystem::path& dir, const std::string& program,
