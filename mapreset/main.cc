@@ -24,11 +24,7 @@ int main(int argc, char* argv[]) {
     trace("Opening file %s\n", world_path);
     auto world = stat_file(world_path);
     open_file(*world, update_mode);
-    check_world_length(*world);
-    remove_transports(*world);
-    remove_monsters(*world);
-    reset_moons(*world);
-    reset_whirlpool(*world);
+    reset_world(*world);
     close_file(std::move(world));
 
     std::printf("Game map reset.  Start Tessaroth and form a new party.\n");

@@ -134,3 +134,11 @@ void reset_whirlpool(file_record& world) {
     trace("New Whirlpool location = row 0x%02x, col 0x%02x\n", whirlpool_row, whirlpool_column);
     write_to_file(world, &whirlpool_tile, 1);
 }
+
+void reset_world(file_record& world) {
+    check_world_length(world);
+    remove_transports(world);
+    remove_monsters(world);
+    reset_moons(world);
+    reset_whirlpool(world);
+}

@@ -26,4 +26,8 @@ void remove_monsters(file_record& world);
 void reset_moons(file_record& world);
 void reset_whirlpool(file_record& world);
 
+// The world's part of a reset, in order: the length check, transports,
+// monsters, moons, whirlpool.
+void reset_world(file_record& world);
+
 #endif

@@ -12,41 +12,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
 #include "cfgedit/qeldcfg.h"
+#include "tests/fuzz/fuzz_support.h"
 
 extern char** environ;
 
 namespace {
-
-using file_bytes = std::vector<std::uint8_t>;
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-void write_file(const char* path, const file_bytes& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(content.data()),
-              static_cast<std::streamsize>(content.size()));
-    check(out.good());
-}
-
-file_bytes read_file(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return file_bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // A refusal ends the process, so it is watched in the real program.
 void check_refused(const file_bytes& content) {
@@ -76,9 +51,7 @@ void check_refused(const file_bytes& content) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string scratch = (std::filesystem::temp_directory_path() / "config-fuzz-XXXXXX").string();
-    check(mkdtemp(scratch.data()) != nullptr);
-    std::filesystem::current_path(scratch);
+    enter_scratch_directory("config-fuzz");
     // For the children only: their leak check at exit triples the cost of a
     // spawn, and the sanitizer tests already run cfgedit with it.
     setenv("ASAN_OPTIONS", "detect_leaks=0", 1);

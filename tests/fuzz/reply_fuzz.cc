@@ -8,6 +8,7 @@
 
 #include "cfgedit/editor.h"
 #include "cfgedit/reply.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
@@ -31,12 +32,6 @@ std::FILE* input_of(const std::uint8_t* data, std::size_t size) {
         std::abort();
     }
     return in;
-}
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
 }
 
 }  // namespace

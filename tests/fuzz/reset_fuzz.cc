@@ -10,37 +10,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
 #include "mapreset/game_layout.h"
 #include "mapreset/reset.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
-
-using file_bytes = std::vector<std::uint8_t>;
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-void write_file(const char* path, const file_bytes& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(content.data()),
-              static_cast<std::streamsize>(content.size()));
-    check(out.good());
-}
-
-file_bytes read_file(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return file_bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void reset_game() {
     auto party = stat_file(party_path);
@@ -49,11 +24,7 @@ void reset_game() {
     clear_party_file(*party);
     auto world = stat_file(world_path);
     open_file(*world, update_mode);
-    check_world_length(*world);
-    remove_transports(*world);
-    remove_monsters(*world);
-    reset_moons(*world);
-    reset_whirlpool(*world);
+    reset_world(*world);
     close_file(std::move(world));
     close_file(std::move(party));
 }
@@ -81,9 +52,7 @@ std::vector<bool> changeable(const file_bytes& world) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string scratch = (std::filesystem::temp_directory_path() / "reset-fuzz-XXXXXX").string();
-    check(mkdtemp(scratch.data()) != nullptr);
-    std::filesystem::current_path(scratch);
+    enter_scratch_directory("reset-fuzz");
     return 0;
 }
 
