@@ -16,8 +16,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# Lets CMake run the programs it builds, under Wine, where Wine is installed.
-find_program(QELD_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
-if(QELD_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${QELD_WINE})
-endif()

@@ -5,16 +5,18 @@
 //
 //   make_demo_game          a dispersed party (member count 0)
 //   make_demo_game N        a party of N members: mapreset refuses
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "mapreset/game_layout.h"
+
 namespace {
 
 constexpr std::size_t party_length = 32;
-constexpr std::size_t world_length = 4648;
 
 struct placed {
     int row;
@@ -42,25 +44,31 @@ bool write_file(const char* path, const std::vector<std::uint8_t>& content) {
     return true;
 }
 
+std::size_t at(std::int32_t offset) { return static_cast<std::size_t>(offset); }
+
 std::vector<std::uint8_t> demo_world() {
-    std::vector<std::uint8_t> world(world_length, 0);
-    for (std::size_t offset = 0; offset < 4096; ++offset) {
-        world[offset] = (offset / 64 + offset % 64) % 7 == 0 ? 0x08 : 0x10;  // grass and trees
+    std::vector<std::uint8_t> world(at(world_min_length), 0);
+    for (std::int32_t offset = 0; offset < map_length; ++offset) {
+        const bool tree = (offset / map_side + offset % map_side) % 7 == 0;
+        world[at(offset)] = tree ? 0x08 : 0x10;
     }
     for (const placed& t : transports) {
-        world[static_cast<std::size_t>(t.row * 64 + t.column)] = t.tile;
+        world[at(map_offset(t.row, t.column))] = t.tile;
     }
     for (std::size_t slot = 0; slot < monsters.size(); ++slot) {
         const placed& m = monsters[slot];
-        world[static_cast<std::size_t>(m.row * 64 + m.column)] = 0x60;  // the monster itself
-        world[4480 + slot] = 1;
-        world[4512 + slot] = m.tile;
-        world[4544 + slot] = static_cast<std::uint8_t>(m.column);
-        world[4576 + slot] = static_cast<std::uint8_t>(m.row);
-        world[4608 + slot] = 2;
+        world[at(map_offset(m.row, m.column))] = 0x60;  // the monster itself
+        world[at(monster_table(0)) + slot] = 1;
+        world[at(monster_tile_table) + slot] = m.tile;
+        world[at(monster_column_table) + slot] = static_cast<std::uint8_t>(m.column);
+        world[at(monster_row_table) + slot] = static_cast<std::uint8_t>(m.row);
+        world[at(monster_table(4)) + slot] = 2;
     }
-    const std::array<std::uint8_t, 8> records = {12, 50, 3, 1, 5, 7, 3, 2};
-    std::copy(records.begin(), records.end(), world.begin() + 4640);
+    // Moons and whirlpool somewhere other than where the reset puts them.
+    const game_record whirlpool = {12, 50, 3, 1};
+    const game_record moons = {5, 7, 3, 2};
+    std::copy(whirlpool.begin(), whirlpool.end(), world.begin() + whirlpool_record_offset);
+    std::copy(moons.begin(), moons.end(), world.begin() + moon_record_offset);
     return world;
 }
 
@@ -68,10 +76,11 @@ std::vector<std::uint8_t> demo_world() {
 
 int main(int argc, char* argv[]) {
     std::vector<std::uint8_t> party(party_length, 0x41);
-    party[7] = static_cast<std::uint8_t>(argc > 1 ? std::atoi(argv[1]) : 0);
-    if (!write_file("PARTY.VLK", party) || !write_file("VELDARA.VLK", demo_world())) {
+    std::uint8_t& members = party[at(party_count_offset)];
+    members = static_cast<std::uint8_t>(argc > 1 ? std::atoi(argv[1]) : 0);
+    if (!write_file(party_path, party) || !write_file(world_path, demo_world())) {
         return 1;
     }
-    std::printf("Wrote PARTY.VLK (%d party members) and VELDARA.VLK.\n", party[7]);
+    std::printf("Wrote %s (%d party members) and %s.\n", party_path, members, world_path);
     return 0;
 }

@@ -36,10 +36,13 @@ std::string read_text(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-const char* launcher() {
-    const char* name = std::getenv("QELD_LAUNCHER");
-    return name != nullptr && *name != '\0' ? name : nullptr;
+// An environment variable's value, or null when it is unset or empty.
+const char* setting(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0' ? value : nullptr;
 }
+
+const char* launcher() { return setting("QELD_LAUNCHER"); }
 
 std::string without_carriage_returns(std::string text) {
     std::string::size_type at = 0;
@@ -53,8 +56,8 @@ std::string without_carriage_returns(std::string text) {
 }  // namespace
 
 std::string program_under_test(const char* variable, const char* built) {
-    const char* chosen = std::getenv(variable);
-    return chosen != nullptr && *chosen != '\0' ? chosen : built;
+    const char* chosen = setting(variable);
+    return chosen != nullptr ? chosen : built;
 }
 
 bool under_launcher() { return launcher() != nullptr; }
